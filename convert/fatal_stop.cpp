@@ -28,7 +28,14 @@ std::string RunTimeErrorText(int code) {
     return "Run-time error, code " + std::to_string(code) + ": " + what + ".";
 }
 
+namespace {
+bool fatalStopRaised = false;
+}  // namespace
+
+bool FatalStopRaised() { return fatalStopRaised; }
+
 void FatalStop(const std::string& text) {
+    fatalStopRaised = true;
     std::fprintf(stderr, "xuanhao: %s\n", text.c_str());
     std::fflush(stderr);
     if (MessageBoxPort* port = InstalledMessageBoxPort()) port->ShowFatalError(text);

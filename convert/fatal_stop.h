@@ -22,6 +22,9 @@ std::string RunTimeErrorText(int code);
 // The out-of-memory stop: as RunTimeError, with a text naming the bytes requested.
 [[noreturn]] void OutOfMemoryStop(std::size_t bytesRequested);
 
+// True once a fatal stop has begun: from then on the window delivers no event.
+bool FatalStopRaised();
+
 // The fatal stop for a failure of the window layer at start-up.
 [[noreturn]] void FatalStop(const std::string& text);
 

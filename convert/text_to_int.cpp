@@ -26,15 +26,16 @@ char NormalisedChar(std::string_view text, std::size_t at, std::size_t length) {
 
 bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-}  // namespace
-
-std::int32_t TextToInt(std::string_view text) {
+// Leading white space, one sign, then digits; with fullWidth, the full-width
+// forms count as their ASCII ones, otherwise every non-ASCII character is other.
+std::int32_t ReadInteger(std::string_view text, bool fullWidth) {
     enum class Phase { kLeading, kDigits } phase = Phase::kLeading;
     bool negative = false;
     std::uint32_t value = 0;
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t length = CharLength(text, at);
-        const char c = NormalisedChar(text, at, length);
+        const char c =
+            fullWidth ? NormalisedChar(text, at, length) : (length == 1 ? text[at] : '\0');
         at += length;
         if (phase == Phase::kLeading) {
             if (IsWhiteSpace(c)) continue;
@@ -50,6 +51,12 @@ std::int32_t TextToInt(std::string_view text) {
     if (negative) value = 0U - value;
     return static_cast<std::int32_t>(value);
 }
+
+}  // namespace
+
+std::int32_t TextToInt(std::string_view text) { return ReadInteger(text, true); }
+
+std::int32_t PlainTextToInt(std::string_view text) { return ReadInteger(text, false); }
 
 std::int32_t RealToInt(double x) {
     if (!std::isfinite(x)) return 0;

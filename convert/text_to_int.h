@@ -11,6 +11,10 @@ namespace xuanhao {
 // accumulated modulo 2^32. A text without digits there gives 0. Never fails.
 std::int32_t TextToInt(std::string_view text);
 
+// The same reading without the full-width forms: only ASCII white space, signs
+// and digits count (the reading of the spin arrows).
+std::int32_t PlainTextToInt(std::string_view text);
+
 // A real truncated toward zero, keeping the low 32 bits of its 64-bit integer
 // value. NaN, the infinities and values outside the signed 64-bit range give 0.
 std::int32_t RealToInt(double x);

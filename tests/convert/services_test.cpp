@@ -7,30 +7,17 @@
 #include "convert/fatal_stop.h"
 #include "convert/message_box.h"
 #include "convert/tick_count.h"
+#include "tests/support/recording_boxes.h"
 
 namespace xuanhao {
 namespace {
 
-class RecordingBoxes : public MessageBoxPort {
-  public:
-    void ShowInformation(const std::string& caption, const std::string& text, int flags) override {
-        shown.push_back({caption, text, flags});
-    }
-    void ShowFatalError(const std::string& text) override { fatal = text; }
-    struct Box {
-        std::string caption, text;
-        int flags;
-    };
-    std::vector<Box> shown;
-    std::string fatal;
-};
+using testing_support::RecordingBoxes;
 
 TEST(ShowMessage, UsesTheDefaultCaptionWithoutTitle) {
     RecordingBoxes boxes;
-    MessageBoxPort* previous = InstallMessageBoxPort(&boxes);
     ShowMessage("组选数 超出范围!");
     ShowMessage("x", 0, "标题");
-    InstallMessageBoxPort(previous);
     ASSERT_EQ(boxes.shown.size(), 2U);
     EXPECT_EQ(boxes.shown[0].caption, "信息：");
     EXPECT_EQ(boxes.shown[0].text, "组选数 超出范围!");

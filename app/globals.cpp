@@ -1,0 +1,18 @@
+#include "app/globals.h"
+
+namespace xuanhao {
+
+ProgramState& Globals() {
+    static ProgramState state;
+    return state;
+}
+
+void InitGlobals() {
+    List<std::int32_t> slots;
+    for (std::int32_t slot = 1; slot <= kPickIndexSlots; ++slot) slots.Append(0);
+    Globals().pickIndex = std::move(slots);
+}
+
+void ReleaseGlobals() { Globals().pickIndex.reset(); }
+
+}  // namespace xuanhao

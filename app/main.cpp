@@ -1,0 +1,3 @@
+#include "app/app_main.h"
+
+int main(int argc, char** argv) { return xuanhao::AppMain(argc, argv); }
