@@ -8,9 +8,9 @@ ProgramState& Globals() {
 }
 
 void InitGlobals() {
-    List<std::int32_t> slots;
-    for (std::int32_t slot = 1; slot <= kPickIndexSlots; ++slot) slots.Append(0);
-    Globals().pickIndex = std::move(slots);
+    List<std::int32_t> emptySlots;
+    for (std::int32_t slot = 1; slot <= kPickIndexSlots; ++slot) emptySlots.Append(0);
+    Globals().pickIndex = std::move(emptySlots);
 }
 
 void ReleaseGlobals() { Globals().pickIndex.reset(); }
