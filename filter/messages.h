@@ -10,6 +10,9 @@ inline constexpr std::string_view kNoOddEvenMatch = "没有符合奇偶比要求
 inline constexpr std::string_view kNoSumMatch = "没有符合结果之和要求的结果!";
 inline constexpr std::string_view kNoPairMatch = "没有符合分解数要求的结果!";
 
+// 标签9 after the user cancelled a run.
+inline constexpr std::string_view kCancelled = "已取消";
+
 // The report: kElapsedLead + ms + kCountLead + count + kCountTail.
 inline constexpr std::string_view kElapsedLead = "耗  时：";
 inline constexpr std::string_view kCountLead = " 毫秒\r\n共找到：";

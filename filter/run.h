@@ -5,6 +5,7 @@
 #include "convert/checked_array.h"
 #include "filter/control_port.h"
 #include "filter/program_state.h"
+#include "filter/pruned_search.h"
 
 namespace xuanhao {
 
@@ -15,11 +16,21 @@ enum class RunEnd {
     kNoSumMatch,           // "没有符合结果之和要求的结果!"
     kNoPairMatch,          // "没有符合分解数要求的结果!"
     kReported,             // the report is in 标签9
+    kCancelled,            // the user stopped it; 标签9 reads "已取消"
+};
+
+// How a run computes; every way gives the same messages, counts and rows.
+enum class RunEngine {
+    kPrunedSearch,   // skips what cannot pass and counts without enumerating where it can
+    kTextRoundTrip,  // writes every combination as text, parses it back, filters it in stages
 };
 
 struct RunOptions {
-    std::int64_t chunkRows = 65536;       // combinations held at once
+    RunEngine engine = RunEngine::kPrunedSearch;
+    bool countBySums = true;              // the pruned search may count without enumerating
+    std::int64_t chunkRows = 65536;       // combinations held at once by the text round trip
     std::int64_t keptRowLimit = 1000000;  // surviving rows kept; the count goes on beyond
+    ProgressCheck progress;               // asked every few thousand steps; false cancels
 };
 
 struct RunResult {
@@ -34,7 +45,7 @@ struct RunResult {
 // those that pass the odd/even ratio, the sum range and the pair target in turn.
 // Ends with the report in 标签9, or with the message of the first stage that no
 // combination passed. The combinations are formed and filtered a chunk at a
-// time, so that a run holds no more than one chunk and the kept rows.
+// time, so that a run holds no more than a bounded working set and the kept rows.
 RunResult RunFilter(ControlPort& window, ProgramState& state, const RunOptions& options = {});
 
 }  // namespace xuanhao

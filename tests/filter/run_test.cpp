@@ -170,46 +170,6 @@ TEST(RunFilter, OneHundredOfOneHundredIsOneRow) {
     EXPECT_EQ(outcome.rows.back(), 100);
 }
 
-TEST(RunFilter, ChunkSizeChangesNothing) {
-    struct Texts {
-        const char* candidates;
-        const char* odd;
-        const char* even;
-        const char* lower;
-        const char* upper;
-        const char* target;
-    };
-    const Texts inputs[] = {
-        {"11,24,34,1,3,5,67,88,90,12,22,14,26,27,99", "1", "6", "150", "200", "33"},
-        {"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16", "2", "3", "20", "60", "17"},
-        {"5,5,7,-3,12,12,0,8,9", "1", "2", "-100", "100", "24"},
-        {"1,3,5,7,9,11", "0", "3", "0", "100", "10"},            // no even candidate at all
-        {"2,4,6,8,10,12", "1", "1", "0", "5", "10"},             // every sum too large
-        {"1,2,3,4,5,6,7,8,9,10", "2", "2", "0", "1000", "100"},  // no pair
-    };
-    for (const Texts& t : inputs) {
-        SCOPED_TRACE(t.candidates);
-        std::vector<Outcome> outcomes;
-        for (const std::int64_t chunk : {std::int64_t{1}, std::int64_t{7}, std::int64_t{1} << 40}) {
-            FakeWindow window;
-            ProgramState state = testing_support::StartState();
-            window.Type("编辑框1", t.candidates, state);
-            window.Type("奇数编辑框", t.odd, state);
-            window.Type("偶数编辑框", t.even, state);
-            window.Type("前数文本框", t.lower, state);
-            window.Type("后数文本框", t.upper, state);
-            window.Type("分解数编辑框", t.target, state);
-            outcomes.push_back(RunOnce(window, state, {chunk, 1000000}));
-        }
-        for (const Outcome& o : outcomes) {
-            EXPECT_EQ(o.end, outcomes.back().end);
-            EXPECT_EQ(o.message, outcomes.back().message);
-            EXPECT_EQ(o.found, outcomes.back().found);
-            EXPECT_EQ(o.rows, outcomes.back().rows);
-        }
-    }
-}
-
 TEST(RunFilter, CountsBeyondTheKeptRows) {
     FakeWindow window;
     ProgramState state = testing_support::StartState();
@@ -220,7 +180,11 @@ TEST(RunFilter, CountsBeyondTheKeptRows) {
     window.Type("后数文本框", "100", state);
     window.Type("分解数编辑框", "13", state);
     const Outcome all = RunOnce(window, state);
-    const Outcome kept = RunOnce(window, state, {5, 2});
+    const Outcome kept = RunOnce(window, state, [] {
+        RunOptions options;
+        options.keptRowLimit = 2;
+        return options;
+    }());
     EXPECT_EQ(all.found, 6U);  // 1+12, 3+10, 5+8, 7+6, 9+4, 11+2
     EXPECT_EQ(kept.found, 6U);
     ASSERT_EQ(kept.rows.size(), 4U);

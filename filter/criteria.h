@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "filter/control_port.h"
+
+namespace xuanhao {
+
+// What the three filters of a run test, read once from the window.
+struct Criteria {
+    std::int32_t groupSize = 0;
+    std::vector<bool> acceptedOddCounts;  // index: odd members of a row, 0..groupSize
+    std::int32_t lowerBound = 0;          // the wrapped row sum must lie strictly between
+    std::int32_t upperBound = 0;
+    std::int32_t target = 0;  // two members must add up to it exactly
+};
+
+// Reads the counts, bounds and target from the window. An odd count is accepted
+// when the ratio test of the odd/even filter, with its double divisions and
+// NearlyEqual, accepts a row of that many odd and groupSize minus that many even members.
+Criteria ReadCriteria(ControlPort& window, std::int32_t groupSize);
+
+// Whether some exact sum in [low, high] wraps to a 32-bit value strictly between
+// lowerBound and upperBound.
+bool SumWindowReachable(std::int64_t low, std::int64_t high, std::int32_t lowerBound,
+                        std::int32_t upperBound);
+
+// The same test for one exact sum.
+bool SumInsideBounds(std::int64_t sum, std::int32_t lowerBound, std::int32_t upperBound);
+
+// The exact sums in [low, high] that pass, as at most a few disjoint ranges,
+// in increasing order.
+struct SumRange {
+    std::int64_t low, high;
+};
+std::vector<SumRange> PassingSums(std::int64_t low, std::int64_t high, std::int32_t lowerBound,
+                                  std::int32_t upperBound);
+
+}  // namespace xuanhao

@@ -1,0 +1,202 @@
+#include "filter/pruned_search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace xuanhao {
+
+namespace {
+
+constexpr std::uint32_t kStepsBetweenChecks = 4096;
+
+// log C(n, k), for the fraction of the enumeration done.
+double LogChoose(double n, double k) {
+    if (k < 0 || k > n) return -std::numeric_limits<double>::infinity();
+    return std::lgamma(n + 1) - std::lgamma(k + 1) - std::lgamma(n - k + 1);
+}
+
+struct Interval {
+    std::int32_t first, last;
+};
+
+class Search {
+  public:
+    Search(const SearchSpace& space, const SearchOptions& options)
+        : space_(space),
+          options_(options),
+          filters_(space.Filters()),
+          groupSize_(filters_.groupSize),
+          chosen_(static_cast<std::size_t>(groupSize_), 0) {}
+
+    SearchResult Run() {
+        const std::int32_t n = space_.Count();
+        if (groupSize_ == 1) {
+            Leaves(n, 0, 0, false);
+        } else if (Feasible(n, groupSize_, 0, 0)) {
+            Descend(n, groupSize_, 0, 0, false);
+        }
+        return std::move(result_);
+    }
+
+  private:
+    bool Accepted(std::int32_t odd) const {
+        return odd >= 0 && odd <= groupSize_ &&
+               filters_.acceptedOddCounts[static_cast<std::size_t>(odd)];
+    }
+
+    // Whether `remaining` more members from positions 1..p can complete a row
+    // holding `odd` odd members so far and the exact sum `sum`.
+    bool Feasible(std::int32_t p, std::int32_t remaining, std::int32_t odd,
+                  std::int64_t sum) const {
+        for (std::int32_t total = odd; total <= odd + remaining; ++total) {
+            if (!Accepted(total)) continue;
+            const std::int32_t moreOdd = total - odd;
+            const std::int32_t moreEven = remaining - moreOdd;
+            if (moreOdd > space_.OddAmong(p) || moreEven > space_.EvenAmong(p)) continue;
+            const std::int64_t least = sum + space_.LeastSum(moreOdd, moreEven, p);
+            const std::int64_t greatest = sum + space_.GreatestSum(moreOdd, moreEven);
+            if (SumWindowReachable(least, greatest, filters_.lowerBound, filters_.upperBound))
+                return true;
+        }
+        return false;
+    }
+
+    // Whether position p completes a pair with a member chosen above depth d.
+    bool PairsWithChosen(std::int32_t p, std::size_t depth) const {
+        const std::int32_t first = space_.PartnerFirst(p);
+        const std::int32_t last = space_.PartnerLast(p);
+        if (first > last) return false;
+        // chosen_[0..depth) falls strictly: find the first at or below `last`.
+        const auto begin = chosen_.begin();
+        const auto at = std::lower_bound(
+            begin, begin + static_cast<std::ptrdiff_t>(depth), last,
+            [](std::int32_t position, std::int32_t bound) { return position > bound; });
+        return at != begin + static_cast<std::ptrdiff_t>(depth) && *at >= first;
+    }
+
+    // Chooses the member at depth groupSize - k from positions m down to k.
+    bool Descend(std::int32_t m, std::int32_t k, std::int32_t odd, std::int64_t sum, bool hasPair) {
+        const auto depth = static_cast<std::size_t>(groupSize_ - k);
+        for (std::int32_t i = m; i >= k; --i) {
+            if (++steps_ % kStepsBetweenChecks == 0 && !CheckProgress()) return false;
+            chosen_[depth] = i;
+            const std::int32_t withOdd = odd + (space_.Odd(i) ? 1 : 0);
+            const std::int64_t withSum = sum + space_.Value(i);
+            const bool withPair = hasPair || (options_.requirePair && PairsWithChosen(i, depth));
+            if (k == 2) {
+                if (!Leaves(i - 1, withOdd, withSum, withPair)) return false;
+            } else if (Feasible(i - 1, k - 1, withOdd, withSum)) {
+                if (!Descend(i - 1, k - 1, withOdd, withSum, withPair)) return false;
+            }
+        }
+        return true;
+    }
+
+    // The last member, from positions m down to 1: only the positions whose value
+    // brings the sum inside the bounds, and, without a pair yet, completes one.
+    bool Leaves(std::int32_t m, std::int32_t odd, std::int64_t sum, bool hasPair) {
+        const bool oddFits = Accepted(odd + 1);
+        const bool evenFits = Accepted(odd);
+        if (m < 1 || (!oddFits && !evenFits)) return true;
+        const auto depth = static_cast<std::size_t>(groupSize_ - 1);
+
+        std::vector<Interval>& intervals = intervals_;
+        intervals.clear();
+        const std::int64_t least = space_.Value(m);
+        const std::int64_t greatest = space_.Value(1);
+        for (const SumRange& sums :
+             PassingSums(sum + least, sum + greatest, filters_.lowerBound, filters_.upperBound)) {
+            Interval byValue{};
+            space_.PositionsWithValues(sums.low - sum, sums.high - sum, byValue.first,
+                                       byValue.last);
+            byValue.last = std::min(byValue.last, m);
+            if (byValue.first > byValue.last) continue;
+            if (hasPair || !options_.requirePair) {
+                intervals.push_back(byValue);
+                continue;
+            }
+            for (std::size_t c = 0; c < depth; ++c) {
+                // Members of equal value share their partner range: take it once.
+                if (c > 0 && space_.Value(chosen_[c]) == space_.Value(chosen_[c - 1])) continue;
+                const Interval partners{std::max(byValue.first, space_.PartnerFirst(chosen_[c])),
+                                        std::min(byValue.last, space_.PartnerLast(chosen_[c]))};
+                if (partners.first <= partners.last) intervals.push_back(partners);
+            }
+        }
+        std::sort(intervals.begin(), intervals.end(),
+                  [](const Interval& a, const Interval& b) { return a.first > b.first; });
+
+        for (const Interval& range : intervals) {
+            if (RowsFull() && options_.countBeyondLimit) {
+                result_.found += CountIn(range, oddFits, evenFits);
+                continue;
+            }
+            for (std::int32_t j = range.last; j >= range.first; --j) {
+                if (space_.Odd(j) ? !oddFits : !evenFits) continue;
+                chosen_[depth] = j;
+                if (!Emit()) return false;
+                if (RowsFull() && options_.countBeyondLimit) {
+                    result_.found += CountIn({range.first, j - 1}, oddFits, evenFits);
+                    break;
+                }
+            }
+        }
+        return true;
+    }
+
+    std::uint64_t CountIn(Interval range, bool oddFits, bool evenFits) const {
+        if (range.first > range.last) return 0;
+        const std::int32_t odds = space_.OddAmong(range.last) - space_.OddAmong(range.first - 1);
+        const std::int32_t evens = (range.last - range.first + 1) - odds;
+        return static_cast<std::uint64_t>((oddFits ? odds : 0) + (evenFits ? evens : 0));
+    }
+
+    bool RowsFull() const {
+        return static_cast<std::int64_t>(result_.rows.size()) >= options_.rowLimit * groupSize_;
+    }
+
+    // A complete row: keep it while there is room; stop once full unless counting on.
+    bool Emit() {
+        if (RowsFull() && !options_.countBeyondLimit) return false;
+        ++result_.found;
+        if (!RowsFull()) {
+            for (const std::int32_t position : chosen_)
+                result_.rows.push_back(space_.Value(position));
+        }
+        return true;
+    }
+
+    bool CheckProgress() {
+        if (!options_.progress) return true;
+        const double n = space_.Count();
+        const double g = groupSize_;
+        // Rows before the current top two choices, over all rows.
+        const double top = chosen_[0];
+        const double second = groupSize_ > 1 ? chosen_[1] : 0;
+        const double logAll = LogChoose(n, g);
+        const double done = 1.0 - std::exp(LogChoose(top, g) - logAll) +
+                            std::exp(LogChoose(top - 1, g - 1) - logAll) -
+                            std::exp(LogChoose(second, g - 1) - logAll);
+        if (options_.progress(std::clamp(done, 0.0, 1.0), result_.found)) return true;
+        result_.cancelled = true;
+        return false;
+    }
+
+    const SearchSpace& space_;
+    const SearchOptions& options_;
+    const Criteria& filters_;
+    const std::int32_t groupSize_;
+    std::vector<std::int32_t> chosen_;  // the position chosen at each depth, largest first
+    std::vector<Interval> intervals_;
+    std::uint32_t steps_ = 0;
+    SearchResult result_;
+};
+
+}  // namespace
+
+SearchResult SearchCombinations(const SearchSpace& space, const SearchOptions& options) {
+    return Search(space, options).Run();
+}
+
+}  // namespace xuanhao

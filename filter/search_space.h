@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "filter/criteria.h"
+
+namespace xuanhao {
+
+// The sorted candidates as the fast engine sees them: position p (1-based, the
+// largest value first) has value[p]; tables that give, in constant time, the
+// counts and extreme sums of odd and even values among positions 1..p, and the
+// positions whose value completes a pair with position p.
+class SearchSpace {
+  public:
+    // values: the candidate values by position, largest first.
+    SearchSpace(const std::vector<std::int32_t>& values, const Criteria& criteria);
+
+    std::int32_t Count() const { return count_; }
+    std::int32_t Value(std::int32_t p) const { return value_[p]; }
+    bool Odd(std::int32_t p) const { return odd_[p] != 0; }
+    const Criteria& Filters() const { return criteria_; }
+
+    std::int32_t OddAmong(std::int32_t p) const { return oddPrefix_[p]; }  // odd values in 1..p
+    std::int32_t EvenAmong(std::int32_t p) const { return p - oddPrefix_[p]; }
+
+    // The least and greatest exact sums of `odd` odd and `even` even values from
+    // positions 1..p; the caller ensures there are that many of each.
+    std::int64_t LeastSum(std::int32_t odd, std::int32_t even, std::int32_t p) const;
+    std::int64_t GreatestSum(std::int32_t odd, std::int32_t even) const;
+
+    // Positions [first, last] whose value is target - value[p] (empty when first > last).
+    std::int32_t PartnerFirst(std::int32_t p) const { return partnerFirst_[p]; }
+    std::int32_t PartnerLast(std::int32_t p) const { return partnerLast_[p]; }
+
+    // Positions [first, last] holding values within [low, high] (empty when first > last).
+    void PositionsWithValues(std::int64_t low, std::int64_t high, std::int32_t& first,
+                             std::int32_t& last) const;
+
+  private:
+    std::int32_t count_;
+    Criteria criteria_;
+    std::vector<std::int32_t> value_;  // [0] unused
+    std::vector<std::uint8_t> odd_;
+    std::vector<std::int32_t> oddPrefix_;
+    std::vector<std::int64_t> oddSums_;  // oddSums_[t]: the t largest odd values
+    std::vector<std::int64_t> evenSums_;
+    std::vector<std::int32_t> partnerFirst_;
+    std::vector<std::int32_t> partnerLast_;
+};
+
+}  // namespace xuanhao
