@@ -7,11 +7,7 @@ ProgramState& Globals() {
     return state;
 }
 
-void InitGlobals() {
-    List<std::int32_t> emptySlots;
-    for (std::int32_t slot = 1; slot <= kPickIndexSlots; ++slot) emptySlots.Append(0);
-    Globals().pickIndex = std::move(emptySlots);
-}
+void InitGlobals() { Globals().pickIndex = NewPickIndex(); }
 
 void ReleaseGlobals() { Globals().pickIndex.reset(); }
 

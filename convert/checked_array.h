@@ -22,6 +22,7 @@ template <class T>
 class CheckedArray {
   public:
     CheckedArray() = default;  // the empty list
+    explicit CheckedArray(std::vector<T> elements) : elements_(std::move(elements)) {}  // a list
 
     static CheckedArray Table(std::int64_t rows, std::int64_t columns) {
         CheckedArray table;

@@ -1,6 +1,7 @@
 #include "filter/criteria.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "convert/text_to_int.h"
 #include "filter/control_names.h"
@@ -39,18 +40,23 @@ bool SumInsideBounds(std::int64_t sum, std::int32_t lowerBound, std::int32_t upp
     return wrapped > lowerBound && wrapped < upperBound;
 }
 
-std::vector<SumRange> PassingSums(std::int64_t low, std::int64_t high, std::int32_t lowerBound,
-                                  std::int32_t upperBound) {
-    std::vector<SumRange> ranges;
+PassingSumRanges PassingSums(std::int64_t low, std::int64_t high, std::int32_t lowerBound,
+                             std::int32_t upperBound) {
+    PassingSumRanges ranges;
     const std::int64_t first = std::int64_t{lowerBound} + 1;  // wrapped values that pass
     const std::int64_t last = std::int64_t{upperBound} - 1;
     if (first > last || low > high) return ranges;
+    if (low >= INT32_MIN && high <= INT32_MAX) {  // no sum in reach wraps
+        const SumRange inside{std::max(low, first), std::min(high, last)};
+        if (inside.low <= inside.high) ranges.ranges[ranges.count++] = inside;
+        return ranges;
+    }
     // Sums s = w + m * 2^32 with w in [first, last]; only a few m can reach [low, high].
-    for (std::int64_t m = FloorDiv(low - last, kWrap); m <= FloorDiv(high - first, kWrap) + 1;
-         ++m) {
+    const std::int64_t lastWrap = FloorDiv(high - first, kWrap);
+    for (std::int64_t m = FloorDiv(low - last, kWrap); m <= lastWrap && ranges.count < 3; ++m) {
         const std::int64_t from = std::max(low, first + m * kWrap);
         const std::int64_t to = std::min(high, last + m * kWrap);
-        if (from <= to) ranges.push_back({from, to});
+        if (from <= to) ranges.ranges[ranges.count++] = {from, to};
     }
     return ranges;
 }
@@ -59,7 +65,7 @@ bool SumWindowReachable(std::int64_t low, std::int64_t high, std::int32_t lowerB
                         std::int32_t upperBound) {
     if (low > high || std::int64_t{upperBound} - lowerBound < 2) return false;
     if (high - low >= kWrap) return true;
-    return !PassingSums(low, high, lowerBound, upperBound).empty();
+    return PassingSums(low, high, lowerBound, upperBound).count > 0;
 }
 
 }  // namespace xuanhao

@@ -29,12 +29,18 @@ bool SumWindowReachable(std::int64_t low, std::int64_t high, std::int32_t lowerB
 // The same test for one exact sum.
 bool SumInsideBounds(std::int64_t sum, std::int32_t lowerBound, std::int32_t upperBound);
 
-// The exact sums in [low, high] that pass, as at most a few disjoint ranges,
-// in increasing order.
+// The exact sums in [low, high] that pass, for a span high - low below 2^32: at
+// most two disjoint ranges, in increasing order.
 struct SumRange {
     std::int64_t low, high;
 };
-std::vector<SumRange> PassingSums(std::int64_t low, std::int64_t high, std::int32_t lowerBound,
-                                  std::int32_t upperBound);
+struct PassingSumRanges {
+    SumRange ranges[3];
+    int count = 0;
+    const SumRange* begin() const { return ranges; }
+    const SumRange* end() const { return ranges + count; }
+};
+PassingSumRanges PassingSums(std::int64_t low, std::int64_t high, std::int32_t lowerBound,
+                             std::int32_t upperBound);
 
 }  // namespace xuanhao

@@ -10,6 +10,13 @@ namespace xuanhao {
 // Slots of pickIndex: the largest combination a run can enumerate.
 inline constexpr std::int32_t kPickIndexSlots = 100;
 
+// pickIndex as start-up creates it: 100 slots, every slot 0.
+inline List<std::int32_t> NewPickIndex() {
+    List<std::int32_t> pickIndex;
+    for (std::int32_t slot = 1; slot <= kPickIndexSlots; ++slot) pickIndex.Append(0);
+    return pickIndex;
+}
+
 // The program-wide state. It lives from start-up to exit and is never reset
 // between runs; every run sets what it reads before reading it.
 struct ProgramState {

@@ -31,7 +31,9 @@ StageOutcome RunPrunedSearch(ControlPort& window, ProgramState& state, RunLists&
     const std::int32_t groupSize = state.groupSize;
     const SearchSpace space(lists.candidateValues.Elements(), ReadCriteria(window, groupSize));
     StageOutcome outcome;
-    SearchOptions search{options.keptRowLimit, true, true, options.progress};
+    SearchOptions search;
+    search.rowLimit = options.keptRowLimit;
+    search.progress = options.progress;
 
     SearchResult found;
     const auto counts = options.countBySums ? CountBySums(space) : std::nullopt;
@@ -40,6 +42,8 @@ StageOutcome RunPrunedSearch(ControlPort& window, ProgramState& state, RunLists&
         outcome.anySumHit = counts->oddEvenSum > 0;
         outcome.foundCount = counts->all;
         search.countBeyondLimit = false;  // the count is known: stop once the rows are kept
+        search.expectedRows =
+            static_cast<std::int64_t>(std::min<std::uint64_t>(counts->all, INT64_MAX));
         if (outcome.foundCount > 0) found = SearchCombinations(space, search);
     } else {
         found = SearchCombinations(space, search);
@@ -47,14 +51,19 @@ StageOutcome RunPrunedSearch(ControlPort& window, ProgramState& state, RunLists&
         outcome.anyOddEvenHit = found.found > 0 || AnyOddCountReachable(space);
         outcome.anySumHit = found.found > 0;
         if (!found.cancelled && !outcome.anySumHit && outcome.anyOddEvenHit) {
-            const SearchResult sums =
-                SearchCombinations(space, {1, false, false, options.progress});
+            // Whether any combination passes the first two filters: the first one found will do.
+            SearchOptions firstBySums;
+            firstBySums.rowLimit = 1;
+            firstBySums.countBeyondLimit = false;
+            firstBySums.requirePair = false;
+            firstBySums.progress = options.progress;
+            const SearchResult sums = SearchCombinations(space, firstBySums);
             outcome.anySumHit = sums.found > 0;
             found.cancelled = sums.cancelled;
         }
     }
     outcome.cancelled = found.cancelled;
-    for (const std::int32_t value : found.rows) lists.pairHits.Append(value);
+    lists.pairHits = List<std::int32_t>(std::move(found.rows));
 
     // What a full enumeration leaves in pickIndex: its last row, positions groupSize down to 1.
     if (!outcome.cancelled) {

@@ -27,7 +27,11 @@ class Search {
           options_(options),
           filters_(space.Filters()),
           groupSize_(filters_.groupSize),
-          chosen_(static_cast<std::size_t>(groupSize_), 0) {}
+          chosen_(static_cast<std::size_t>(groupSize_), 0),
+          chosenValues_(static_cast<std::size_t>(groupSize_), 0) {
+        result_.rows.reserve(static_cast<std::size_t>(
+            std::min(options.expectedRows, options.rowLimit) * groupSize_));
+    }
 
     SearchResult Run() {
         const std::int32_t n = space_.Count();
@@ -81,6 +85,7 @@ class Search {
         for (std::int32_t i = m; i >= k; --i) {
             if (++steps_ % kStepsBetweenChecks == 0 && !CheckProgress()) return false;
             chosen_[depth] = i;
+            chosenValues_[depth] = space_.Value(i);
             const std::int32_t withOdd = odd + (space_.Odd(i) ? 1 : 0);
             const std::int64_t withSum = sum + space_.Value(i);
             const bool withPair = hasPair || (options_.requirePair && PairsWithChosen(i, depth));
@@ -101,8 +106,9 @@ class Search {
         if (m < 1 || (!oddFits && !evenFits)) return true;
         const auto depth = static_cast<std::size_t>(groupSize_ - 1);
 
-        std::vector<Interval>& intervals = intervals_;
-        intervals.clear();
+        // Rising sums are rising values, that is falling positions; so are the
+        // partner ranges of the chosen members taken from the deepest up. The
+        // ranges are disjoint, so the positions come in the enumeration's order.
         const std::int64_t least = space_.Value(m);
         const std::int64_t greatest = space_.Value(1);
         for (const SumRange& sums :
@@ -113,34 +119,35 @@ class Search {
             byValue.last = std::min(byValue.last, m);
             if (byValue.first > byValue.last) continue;
             if (hasPair || !options_.requirePair) {
-                intervals.push_back(byValue);
+                if (!VisitLast(byValue, oddFits, evenFits)) return false;
                 continue;
             }
-            for (std::size_t c = 0; c < depth; ++c) {
+            for (std::size_t c = depth; c-- > 0;) {
                 // Members of equal value share their partner range: take it once.
-                if (c > 0 && space_.Value(chosen_[c]) == space_.Value(chosen_[c - 1])) continue;
+                if (c + 1 < depth && chosenValues_[c] == chosenValues_[c + 1]) continue;
                 const Interval partners{std::max(byValue.first, space_.PartnerFirst(chosen_[c])),
                                         std::min(byValue.last, space_.PartnerLast(chosen_[c]))};
-                if (partners.first <= partners.last) intervals.push_back(partners);
-            }
-        }
-        std::sort(intervals.begin(), intervals.end(),
-                  [](const Interval& a, const Interval& b) { return a.first > b.first; });
-
-        for (const Interval& range : intervals) {
-            if (RowsFull() && options_.countBeyondLimit) {
-                result_.found += CountIn(range, oddFits, evenFits);
-                continue;
-            }
-            for (std::int32_t j = range.last; j >= range.first; --j) {
-                if (space_.Odd(j) ? !oddFits : !evenFits) continue;
-                chosen_[depth] = j;
-                if (!Emit()) return false;
-                if (RowsFull() && options_.countBeyondLimit) {
-                    result_.found += CountIn({range.first, j - 1}, oddFits, evenFits);
-                    break;
+                if (partners.first <= partners.last && !VisitLast(partners, oddFits, evenFits)) {
+                    return false;
                 }
             }
+        }
+        return true;
+    }
+
+    // Completes a row with each position of the range, from its last down, whose
+    // parity fits; once the rows are kept, only counts them.
+    bool VisitLast(Interval range, bool oddFits, bool evenFits) {
+        const auto depth = static_cast<std::size_t>(groupSize_ - 1);
+        for (std::int32_t j = range.last; j >= range.first; --j) {
+            if (RowsFull() && options_.countBeyondLimit) {
+                result_.found += CountIn({range.first, j}, oddFits, evenFits);
+                return true;
+            }
+            if (space_.Odd(j) ? !oddFits : !evenFits) continue;
+            chosen_[depth] = j;
+            chosenValues_[depth] = space_.Value(j);
+            if (!Emit()) return false;
         }
         return true;
     }
@@ -187,8 +194,8 @@ class Search {
     const SearchOptions& options_;
     const Criteria& filters_;
     const std::int32_t groupSize_;
-    std::vector<std::int32_t> chosen_;  // the position chosen at each depth, largest first
-    std::vector<Interval> intervals_;
+    std::vector<std::int32_t> chosen_;        // the position chosen at each depth, largest first
+    std::vector<std::int32_t> chosenValues_;  // their values
     std::uint32_t steps_ = 0;
     SearchResult result_;
 };

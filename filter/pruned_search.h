@@ -13,10 +13,11 @@ namespace xuanhao {
 using ProgressCheck = std::function<bool(double fractionDone, std::uint64_t found)>;
 
 struct SearchOptions {
-    std::int64_t rowLimit = 0;     // rows to keep
-    bool countBeyondLimit = true;  // go on counting once the rows are kept, or stop there
-    bool requirePair = true;       // apply the pair test (off: the first two filters only)
-    ProgressCheck progress;        // asked every few thousand steps
+    std::int64_t rowLimit = 0;      // rows to keep
+    std::int64_t expectedRows = 0;  // room to make for the kept rows at once
+    bool countBeyondLimit = true;   // go on counting once the rows are kept, or stop there
+    bool requirePair = true;        // apply the pair test (off: the first two filters only)
+    ProgressCheck progress;         // asked every few thousand steps
 };
 
 struct SearchResult {

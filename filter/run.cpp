@@ -40,7 +40,7 @@ RunResult RunFilter(ControlPort& window, ProgramState& state, const RunOptions& 
         ShowMessage(std::string(messages::kNoPairMatch));
     } else {
         ReportRunResult(tickStart, outcome.foundCount, window);
-        ShapeAsRows(lists.pairHits, state.groupSize);
+        if (!lists.pairHits.Empty()) ShapeAsRows(lists.pairHits, state.groupSize);
         result.end = RunEnd::kReported;
         result.foundCount = outcome.foundCount;
         result.keptRows = std::move(lists.pairHits);
