@@ -27,7 +27,8 @@ int AppMain(int& argc, char** argv, const StartupHooks& hooks) {
     std::atexit(ReleaseGlobals);
 
     MainWindow* mainWindow = nullptr;
-    MainWindow window(Globals(), [&mainWindow] { OnStartClicked(*mainWindow, Globals()); });
+    MainWindow window(Globals(),
+                      [&mainWindow] { OnStartClicked(*mainWindow, Globals(), mainWindow); });
     mainWindow = &window;
     window.Open();
     if (!window.isVisible()) FatalStop("Loading the start-up window failed.");

@@ -1,9 +1,18 @@
 #include "app/run_handler.h"
 
-#include "filter/run.h"
+#include <QWidget>
+
+#include "app/run_progress.h"
 
 namespace xuanhao {
 
-void OnStartClicked(ControlPort& window, ProgramState& state) { RunFilter(window, state); }
+RunResult OnStartClicked(ControlPort& window, ProgramState& state, QWidget* owner) {
+    RunProgress progress(owner);
+    RunOptions options;
+    options.progress = [&progress](double fractionDone, std::uint64_t found) {
+        return progress(fractionDone, found);
+    };
+    return RunFilter(window, state, options);
+}
 
 }  // namespace xuanhao

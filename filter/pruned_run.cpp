@@ -34,6 +34,7 @@ StageOutcome RunPrunedSearch(ControlPort& window, ProgramState& state, RunLists&
     SearchOptions search;
     search.rowLimit = options.keptRowLimit;
     search.progress = options.progress;
+    search.onRow = options.onRow;
 
     SearchResult found;
     const auto counts = options.countBySums ? CountBySums(space) : std::nullopt;

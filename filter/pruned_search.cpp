@@ -160,11 +160,16 @@ class Search {
     }
 
     bool RowsFull() const {
+        if (options_.onRow) return false;
         return static_cast<std::int64_t>(result_.rows.size()) >= options_.rowLimit * groupSize_;
     }
 
     // A complete row: keep it while there is room; stop once full unless counting on.
     bool Emit() {
+        if (options_.onRow) {
+            ++result_.found;
+            return options_.onRow(chosenValues_.data());
+        }
         if (RowsFull() && !options_.countBeyondLimit) return false;
         ++result_.found;
         if (!RowsFull()) {

@@ -12,12 +12,16 @@ namespace xuanhao {
 // it has found; returns false to cancel.
 using ProgressCheck = std::function<bool(double fractionDone, std::uint64_t found)>;
 
+// Receives each surviving row, groupSize values, smallest first; false stops.
+using RowStream = std::function<bool(const std::int32_t* values)>;
+
 struct SearchOptions {
     std::int64_t rowLimit = 0;      // rows to keep
     std::int64_t expectedRows = 0;  // room to make for the kept rows at once
     bool countBeyondLimit = true;   // go on counting once the rows are kept, or stop there
     bool requirePair = true;        // apply the pair test (off: the first two filters only)
     ProgressCheck progress;         // asked every few thousand steps
+    RowStream onRow;                // when set, every row goes here and none is kept
 };
 
 struct SearchResult {

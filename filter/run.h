@@ -31,6 +31,7 @@ struct RunOptions {
     std::int64_t chunkRows = 65536;       // combinations held at once by the text round trip
     std::int64_t keptRowLimit = 1000000;  // surviving rows kept; the count goes on beyond
     ProgressCheck progress;               // asked every few thousand steps; false cancels
+    RowStream onRow;  // pruned search only: every surviving row goes here, none is kept
 };
 
 struct RunResult {
