@@ -28,7 +28,7 @@ int AppMain(int& argc, char** argv, const StartupHooks& hooks) {
 
     MainWindow* mainWindow = nullptr;
     MainWindow window(Globals(),
-                      [&mainWindow] { OnStartClicked(*mainWindow, Globals(), mainWindow); });
+                      [&mainWindow] { return OnStartClicked(*mainWindow, Globals(), mainWindow); });
     mainWindow = &window;
     window.Open();
     if (!window.isVisible()) FatalStop("Loading the start-up window failed.");

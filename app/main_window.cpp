@@ -12,6 +12,7 @@
 #include "app/control_label.h"
 #include "app/control_table.h"
 #include "app/group_size.h"
+#include "app/results_window.h"
 #include "app/spin_arrows.h"
 #include "convert/fatal_stop.h"
 #include "convert/number_text.h"
@@ -33,7 +34,7 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
 
 }  // namespace
 
-MainWindow::MainWindow(ProgramState& state, std::function<void()> onStartClicked)
+MainWindow::MainWindow(ProgramState& state, std::function<RunResult()> onStartClicked)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       state_(state),
@@ -48,6 +49,14 @@ MainWindow::MainWindow(ProgramState& state, std::function<void()> onStartClicked
     // Later children lie above earlier ones: create from the bottom of the stack up.
     const auto specs = MainWindowControls();
     for (auto spec = specs.rbegin(); spec != specs.rend(); ++spec) CreateControl(*spec);
+
+    // Beyond the stored controls: the button that opens the survivors of a run,
+    // in the free space above 按钮1, disabled until a run reports.
+    resultsButton_ = new QPushButton(QStringLiteral("查看结果"), this);
+    resultsButton_->setObjectName(QStringLiteral("查看结果按钮"));
+    resultsButton_->setGeometry(208, 226, 80, 28);
+    resultsButton_->setEnabled(false);
+    connect(resultsButton_, &QPushButton::clicked, this, &MainWindow::ShowResults);
 
     setTabOrder(Control(controls::编辑框1), Control(controls::前数文本框));
     setTabOrder(Control(controls::前数文本框), Control(controls::后数文本框));
@@ -111,7 +120,7 @@ void MainWindow::CreateControl(const ControlSpec& spec) {
         case ControlKind::kButton: {
             auto* button = new QPushButton(ToQString(spec.text), this);
             connect(button, &QPushButton::clicked, this, [this] {
-                if (eventsDelivered_ && !FatalStopRaised() && onStartClicked_) onStartClicked_();
+                if (eventsDelivered_ && !FatalStopRaised()) StartRun();
             });
             widget = button;
             break;
@@ -120,6 +129,36 @@ void MainWindow::CreateControl(const ControlSpec& spec) {
     widget->setObjectName(ToQString(spec.name));
     widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
     controls_.emplace(std::string(spec.name), widget);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::StartRun() {
+    resultsButton_->setEnabled(false);
+    auto record = std::make_shared<RunRecord>();
+    for (const std::string_view name :
+         {controls::编辑框1, controls::奇数编辑框, controls::偶数编辑框, controls::前数文本框,
+          controls::后数文本框, controls::分解数编辑框}) {
+        record->texts.emplace(name, GetControlText(name));
+    }
+    RunResult result = onStartClicked_ ? onStartClicked_() : RunResult{};
+    if (result.end != RunEnd::kReported) {
+        lastRun_.reset();
+        if (resultsWindow_ != nullptr) resultsWindow_->close();
+        return;
+    }
+    record->groupSize = result.groupSize;
+    record->foundCount = result.foundCount;
+    record->keptRows = std::move(result.keptRows).TakeElements();
+    lastRun_ = std::move(record);
+    resultsButton_->setEnabled(true);
+    if (resultsWindow_ != nullptr && resultsWindow_->isVisible()) resultsWindow_->Show(lastRun_);
+}
+
+void MainWindow::ShowResults() {
+    if (!lastRun_) return;
+    if (resultsWindow_ == nullptr) resultsWindow_ = new ResultsWindow(this);
+    resultsWindow_->Show(lastRun_);
 }
 
 void MainWindow::Open() {

@@ -9,8 +9,8 @@
 #include "convert/message_box.h"
 #include "filter/control_names.h"
 #include "filter/group_size.h"
-#include "filter/row_export.h"
 #include "filter/run.h"
+#include "filter/survivors.h"
 #include "filter/text_window.h"
 
 namespace xuanhao {
@@ -137,16 +137,11 @@ int CliMain(int argc, const char* const* argv, std::istream& in, std::ostream& o
     out << AsLines(report);
     if (!rows) return kExitReported;
 
-    const RowFormat rowFormat = format == "csv" ? RowFormat::kCsv : RowFormat::kComma;
-    WriteRowsHeader(out, rowFormat, result.groupSize);
-    std::uint64_t number = 0;
-    options.onRow = [&](const std::int32_t* members) {
-        WriteRow(out, rowFormat, ++number, {members, static_cast<std::size_t>(result.groupSize)});
-        return !stopRequested && out.good();
-    };
-    const RunResult streamed = RunFilter(window, state, options);
+    RunRecord record{window.texts, result.groupSize, result.foundCount, {}};
+    const bool complete = WriteSurvivors(out, format == "csv" ? RowFormat::kCsv : RowFormat::kComma,
+                                         record, options.progress);
     out.flush();
-    return streamed.end == RunEnd::kCancelled ? kExitCancelled : kExitReported;
+    return complete || !stopRequested ? kExitReported : kExitCancelled;
 }
 
 }  // namespace xuanhao

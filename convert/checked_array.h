@@ -72,6 +72,10 @@ class CheckedArray {
     }
 
     const std::vector<T>& Elements() const { return elements_; }
+    std::vector<T> TakeElements() && {
+        sizes_.clear();
+        return std::move(elements_);
+    }
 
   private:
     std::size_t Flat(std::int64_t index) const {

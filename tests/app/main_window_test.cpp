@@ -30,7 +30,11 @@ void Type(QWidget* target, const QString& text) {
 
 class MainWindowTest : public testing::Test {
   protected:
-    MainWindowTest() : window_(state_, [this] { ++startClicks_; }) {
+    MainWindowTest()
+        : window_(state_, [this] {
+              ++startClicks_;
+              return RunResult{};
+          }) {
         window_.Open();
         QApplication::setActiveWindow(&window_);
     }
@@ -84,7 +88,8 @@ TEST_F(MainWindowTest, EveryControlStandsWhereTheWindowDescriptionPutsIt) {
     // The window's children from the bottom of the stack to the top, controls only.
     QStringList stack;
     for (QObject* child : window_.children()) {
-        if (!child->objectName().endsWith("_arrows")) stack.prepend(child->objectName());
+        const QString name = child->objectName();
+        if (!name.endsWith("_arrows") && name != "查看结果按钮") stack.prepend(name);
     }
     ASSERT_EQ(stack.size(), static_cast<qsizetype>(std::size(controls)));
     for (std::size_t row = 0; row < std::size(controls); ++row) {

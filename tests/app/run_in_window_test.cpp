@@ -21,7 +21,7 @@ class RunInWindowTest : public testing::Test {
   protected:
     RunInWindowTest()
         : state_(testing_support::StartState()),
-          window_(state_, [this] { OnStartClicked(window_, state_, &window_); }) {
+          window_(state_, [this] { return OnStartClicked(window_, state_, &window_); }) {
         window_.Open();
     }
     void ClickStart() {
