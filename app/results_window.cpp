@@ -57,6 +57,9 @@ void ResultsWindow::Show(std::shared_ptr<const RunRecord> record) {
     note_->setText(QStringLiteral("仅显示前 %1 组，共 %2 组").arg(kept).arg(found));
     note_->setVisible(kept < found);
     model_->SetRecord(std::move(record));
+    if (!isVisible() && parentWidget() != nullptr) {  // over the main window
+        move(parentWidget()->frameGeometry().center() - rect().center());
+    }
     show();
     raise();
 }
