@@ -29,6 +29,18 @@ class Search {
           groupSize_(filters_.groupSize),
           chosen_(static_cast<std::size_t>(groupSize_), 0),
           chosenValues_(static_cast<std::size_t>(groupSize_), 0) {
+        for (std::int32_t odd = 0; odd <= groupSize_; ++odd) {
+            if (Accepted(odd)) acceptedOddCounts_.push_back(odd);
+        }
+        // The sums of up to groupSize members lie between these: do any wrap?
+        std::int64_t least = 0, greatest = 0, smallest = 0, largest = 0;
+        for (std::int32_t j = 1; j <= groupSize_; ++j) {
+            smallest += space_.Value(space_.Count() - j + 1);
+            largest += space_.Value(j);
+            least = std::min(least, smallest);
+            greatest = std::max(greatest, largest);
+        }
+        sumsNeverWrap_ = least >= INT32_MIN && greatest <= INT32_MAX;
         result_.rows.reserve(static_cast<std::size_t>(
             std::min(options.expectedRows, options.rowLimit) * groupSize_));
     }
@@ -37,7 +49,7 @@ class Search {
         const std::int32_t n = space_.Count();
         if (groupSize_ == 1) {
             Leaves(n, 0, 0, false);
-        } else if (Feasible(n, groupSize_, 0, 0)) {
+        } else if (Complete(n, groupSize_, 0, 0) == Completion::kPossible) {
             Descend(n, groupSize_, 0, 0, false);
         }
         return std::move(result_);
@@ -49,21 +61,29 @@ class Search {
                filters_.acceptedOddCounts[static_cast<std::size_t>(odd)];
     }
 
+    enum class Completion { kPossible, kNotHere, kNotBelow };
+
     // Whether `remaining` more members from positions 1..p can complete a row
-    // holding `odd` odd members so far and the exact sum `sum`.
-    bool Feasible(std::int32_t p, std::int32_t remaining, std::int32_t odd,
-                  std::int64_t sum) const {
-        for (std::int32_t total = odd; total <= odd + remaining; ++total) {
-            if (!Accepted(total)) continue;
+    // holding `odd` odd members so far and the exact sum `sum`. kNotBelow: nor
+    // can they from positions 1..q for any q < p with a sum at least as great,
+    // since there the values are greater and fewer (told only where no sum in
+    // reach wraps).
+    Completion Complete(std::int32_t p, std::int32_t remaining, std::int32_t odd,
+                        std::int64_t sum) const {
+        bool laterMayFit = false;
+        for (const std::int32_t total : acceptedOddCounts_) {
             const std::int32_t moreOdd = total - odd;
             const std::int32_t moreEven = remaining - moreOdd;
+            if (moreOdd < 0 || moreEven < 0) continue;
             if (moreOdd > space_.OddAmong(p) || moreEven > space_.EvenAmong(p)) continue;
             const std::int64_t least = sum + space_.LeastSum(moreOdd, moreEven, p);
             const std::int64_t greatest = sum + space_.GreatestSum(moreOdd, moreEven);
-            if (SumWindowReachable(least, greatest, filters_.lowerBound, filters_.upperBound))
-                return true;
+            if (SumWindowReachable(least, greatest, filters_.lowerBound, filters_.upperBound)) {
+                return Completion::kPossible;
+            }
+            laterMayFit = laterMayFit || !sumsNeverWrap_ || least < filters_.upperBound;
         }
-        return false;
+        return laterMayFit ? Completion::kNotHere : Completion::kNotBelow;
     }
 
     // Whether position p completes a pair with a member chosen above depth d.
@@ -91,8 +111,19 @@ class Search {
             const bool withPair = hasPair || (options_.requirePair && PairsWithChosen(i, depth));
             if (k == 2) {
                 if (!Leaves(i - 1, withOdd, withSum, withPair)) return false;
-            } else if (Feasible(i - 1, k - 1, withOdd, withSum)) {
-                if (!Descend(i - 1, k - 1, withOdd, withSum, withPair)) return false;
+            } else {
+                const Completion completion = Complete(i - 1, k - 1, withOdd, withSum);
+                if (completion == Completion::kPossible) {
+                    if (!Descend(i - 1, k - 1, withOdd, withSum, withPair)) return false;
+                    continue;
+                }
+                // A member further down has a value at least as great, of either
+                // parity: stop when neither parity could complete the row there.
+                const std::int32_t otherOdd = space_.Odd(i) ? odd : odd + 1;
+                if (completion == Completion::kNotBelow &&
+                    Complete(i - 1, k - 1, otherOdd, withSum) == Completion::kNotBelow) {
+                    break;
+                }
             }
         }
         return true;
@@ -139,15 +170,21 @@ class Search {
     // parity fits; once the rows are kept, only counts them.
     bool VisitLast(Interval range, bool oddFits, bool evenFits) {
         const auto depth = static_cast<std::size_t>(groupSize_ - 1);
-        for (std::int32_t j = range.last; j >= range.first; --j) {
+        // With one parity wanted, step from one position of it to the next.
+        const bool onlyOne = oddFits != evenFits;
+        std::int32_t j = range.last;
+        if (onlyOne && space_.Odd(j) != oddFits) j = space_.PreviousOfParity(j, oddFits);
+        while (j >= range.first) {
             if (RowsFull() && options_.countBeyondLimit) {
                 result_.found += CountIn({range.first, j}, oddFits, evenFits);
                 return true;
             }
-            if (space_.Odd(j) ? !oddFits : !evenFits) continue;
-            chosen_[depth] = j;
-            chosenValues_[depth] = space_.Value(j);
-            if (!Emit()) return false;
+            if (space_.Odd(j) ? oddFits : evenFits) {
+                chosen_[depth] = j;
+                chosenValues_[depth] = space_.Value(j);
+                if (!Emit()) return false;
+            }
+            j = onlyOne ? space_.PreviousOfParity(j, oddFits) : j - 1;
         }
         return true;
     }
@@ -159,23 +196,23 @@ class Search {
         return static_cast<std::uint64_t>((oddFits ? odds : 0) + (evenFits ? evens : 0));
     }
 
-    bool RowsFull() const {
-        if (options_.onRow) return false;
-        return static_cast<std::int64_t>(result_.rows.size()) >= options_.rowLimit * groupSize_;
-    }
+    // Whether no more rows are to be kept (never while streaming them).
+    bool RowsFull() const { return roomLeft_ == 0 && !streaming_; }
 
     // A complete row: keep it while there is room; stop once full unless counting on.
     bool Emit() {
-        if (options_.onRow) {
+        if (streaming_) {
             ++result_.found;
             return options_.onRow(chosenValues_.data());
         }
-        if (RowsFull() && !options_.countBeyondLimit) return false;
-        ++result_.found;
-        if (!RowsFull()) {
-            for (const std::int32_t position : chosen_)
-                result_.rows.push_back(space_.Value(position));
+        if (roomLeft_ == 0) {
+            if (!options_.countBeyondLimit) return false;
+            ++result_.found;
+            return true;
         }
+        --roomLeft_;
+        ++result_.found;
+        result_.rows.insert(result_.rows.end(), chosenValues_.begin(), chosenValues_.end());
         return true;
     }
 
@@ -201,6 +238,10 @@ class Search {
     const std::int32_t groupSize_;
     std::vector<std::int32_t> chosen_;        // the position chosen at each depth, largest first
     std::vector<std::int32_t> chosenValues_;  // their values
+    std::vector<std::int32_t> acceptedOddCounts_;
+    bool sumsNeverWrap_ = false;
+    const bool streaming_ = static_cast<bool>(options_.onRow);
+    std::int64_t roomLeft_ = std::max<std::int64_t>(options_.rowLimit, 0);  // rows still to keep
     std::uint32_t steps_ = 0;
     SearchResult result_;
 };

@@ -21,6 +21,21 @@ SearchSpace::SearchSpace(const std::vector<std::int32_t>& values, const Criteria
         auto& sums = odd_[p] ? oddSums_ : evenSums_;
         sums.push_back(sums.back() + value_[p]);
     }
+    previousOdd_.assign(value_.size(), 0);
+    previousEven_.assign(value_.size(), 0);
+    for (std::int32_t p = 1; p <= count_; ++p) {
+        previousOdd_[p] = odd_[p - 1] && p > 1 ? p - 1 : previousOdd_[p - 1];
+        previousEven_[p] = !odd_[p - 1] && p > 1 ? p - 1 : previousEven_[p - 1];
+    }
+    constexpr std::int64_t kMostValuesTabled = 1 << 22;
+    if (count_ > 0 && std::int64_t{value_[1]} - value_[count_] < kMostValuesTabled) {
+        leastValue_ = value_[count_];
+        std::int32_t first = count_ + 1;
+        for (std::int64_t v = leastValue_; v <= value_[1]; ++v) {
+            while (first > 1 && value_[first - 1] <= v) --first;
+            firstAtMost_.push_back(first);
+        }
+    }
     partnerFirst_.assign(value_.size(), 1);
     partnerLast_.assign(value_.size(), 0);
     for (std::int32_t p = 1; p <= count_; ++p) {
@@ -39,8 +54,21 @@ std::int64_t SearchSpace::GreatestSum(std::int32_t odd, std::int32_t even) const
     return oddSums_[odd] + evenSums_[even];
 }
 
+std::int32_t SearchSpace::FirstAtMost(std::int64_t v) const {
+    if (v < leastValue_) return count_ + 1;
+    const std::int64_t at = v - leastValue_;
+    return at >= static_cast<std::int64_t>(firstAtMost_.size())
+               ? 1
+               : firstAtMost_[static_cast<std::size_t>(at)];
+}
+
 void SearchSpace::PositionsWithValues(std::int64_t low, std::int64_t high, std::int32_t& first,
                                       std::int32_t& last) const {
+    if (!firstAtMost_.empty()) {
+        first = FirstAtMost(high);
+        last = low > high ? first - 1 : FirstAtMost(low - 1) - 1;
+        return;
+    }
     // Values fall as positions rise: [first, last] holds high down to low.
     const auto begin = value_.begin() + 1;
     const auto end = value_.end();

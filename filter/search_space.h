@@ -22,6 +22,10 @@ class SearchSpace {
     const Criteria& Filters() const { return criteria_; }
 
     std::int32_t OddAmong(std::int32_t p) const { return oddPrefix_[p]; }  // odd values in 1..p
+    // The greatest position below p whose value has the given parity, 0 when none.
+    std::int32_t PreviousOfParity(std::int32_t p, bool odd) const {
+        return (odd ? previousOdd_ : previousEven_)[p];
+    }
     std::int32_t EvenAmong(std::int32_t p) const { return p - oddPrefix_[p]; }
 
     // The least and greatest exact sums of `odd` odd and `even` even values from
@@ -43,8 +47,15 @@ class SearchSpace {
     std::vector<std::int32_t> value_;  // [0] unused
     std::vector<std::uint8_t> odd_;
     std::vector<std::int32_t> oddPrefix_;
+    std::vector<std::int32_t> previousOdd_;
+    std::vector<std::int32_t> previousEven_;
     std::vector<std::int64_t> oddSums_;  // oddSums_[t]: the t largest odd values
     std::vector<std::int64_t> evenSums_;
+    // Where the values span a small range: firstAtMost_[v - least] is the first
+    // position whose value is at most v (empty otherwise, then binary searches serve).
+    std::int64_t leastValue_ = 0;
+    std::vector<std::int32_t> firstAtMost_;
+    std::int32_t FirstAtMost(std::int64_t v) const;
     std::vector<std::int32_t> partnerFirst_;
     std::vector<std::int32_t> partnerLast_;
 };

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QElapsedTimer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -79,6 +81,46 @@ TEST_F(RunInWindowTest, TheRealBoxHasTheCaptionOneOkButtonAndNoIcon) {
     EXPECT_EQ(seen.buttons, 1);
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
     EXPECT_TRUE(seen.modal);
+}
+
+}  // namespace
+}  // namespace xuanhao
+
+namespace xuanhao {
+namespace {
+
+TEST_F(RunInWindowTest, ALongRunShowsProgressAndCanBeCancelled) {
+    testing_support::RecordingBoxes boxes;
+    // Too spread for counting by sums and without any pair: it would search for hours.
+    std::string list;
+    for (int v = 1; v <= 60; ++v) list += std::to_string(v * 1000003) + ",";
+    window_.SetControlText("编辑框1", list);
+    window_.SetControlText("奇数编辑框", "7");
+    window_.SetControlText("偶数编辑框", "8");
+    window_.SetControlText("前数文本框", "-2147483648");
+    window_.SetControlText("后数文本框", "2147483647");
+    window_.SetControlText("分解数编辑框", "1");
+    QElapsedTimer sinceClick;
+    qint64 shownAfter = -1;
+    QString progressText;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        shownAfter = sinceClick.elapsed();
+        progressText = dialog->labelText();
+        poll.stop();
+        dialog->cancel();
+    });
+    poll.start();
+    sinceClick.start();
+    ClickStart();
+    EXPECT_GE(shownAfter, 500) << "nothing shows for the first half second";
+    EXPECT_TRUE(progressText.contains("已找到 0 组")) << progressText.toStdString();
+    EXPECT_EQ(window_.GetControlText("标签9"), "已取消");
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(window_.GetControlText("分解数编辑框"), "1");
 }
 
 }  // namespace

@@ -152,8 +152,8 @@ TEST(Engines, AgreeOnThousandsOfRandomInputs) {
                static_cast<std::int64_t>(random() % static_cast<std::uint64_t>(high - low + 1));
     };
     int reported = 0;
-    for (int trial = 0; trial < 1500; ++trial) {
-        const int count = static_cast<int>(pick(1, 16));
+    for (int trial = 0; trial < 1200; ++trial) {
+        const int count = static_cast<int>(pick(1, 18));
         // Small lottery numbers, signed ones, and numbers near the ends of 32 bits.
         const int kind = static_cast<int>(pick(0, 2));
         std::vector<std::int64_t> values;
@@ -166,7 +166,7 @@ TEST(Engines, AgreeOnThousandsOfRandomInputs) {
             values.push_back(v);
             candidates += std::to_string(v) + (i + 1 < count ? "," : "");
         }
-        const std::int64_t groupSize = pick(1, std::min(count, 7));
+        const std::int64_t groupSize = pick(1, std::min(count, 9));
         const std::int64_t odd = pick(-1, groupSize + 1);
         const std::int64_t a = values[static_cast<std::size_t>(pick(0, count - 1))];
         const std::int64_t b = values[static_cast<std::size_t>(pick(0, count - 1))];
