@@ -12,9 +12,7 @@
 namespace xuanhao {
 namespace {
 
-struct Texts {
-    std::string candidates, odd, even, lower, upper, target;
-};
+using Texts = testing_support::RunTexts;
 
 struct Outcome {
     RunEnd end;
@@ -36,12 +34,7 @@ std::ostream& operator<<(std::ostream& out, const Outcome& o) {
 Outcome RunWith(const Texts& texts, const RunOptions& options) {
     testing_support::FakeWindow window;
     ProgramState state = testing_support::StartState();
-    window.Type("编辑框1", texts.candidates, state);
-    window.Type("奇数编辑框", texts.odd, state);
-    window.Type("偶数编辑框", texts.even, state);
-    window.Type("前数文本框", texts.lower, state);
-    window.Type("后数文本框", texts.upper, state);
-    window.Type("分解数编辑框", texts.target, state);
+    window.TypeRunTexts(texts, state);
     testing_support::RecordingBoxes boxes;
     const RunResult result = RunFilter(window, state, options);
     const std::string label = window.texts["标签9"];

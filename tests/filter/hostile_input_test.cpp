@@ -51,12 +51,7 @@ TEST(HostileInput, EveryInputEndsWithTheReportOrAMessage) {
         SCOPED_TRACE(c.name);
         FakeWindow window;
         ProgramState state = testing_support::StartState();
-        window.Type("编辑框1", c.candidates, state);
-        window.Type("奇数编辑框", c.odd, state);
-        window.Type("偶数编辑框", c.even, state);
-        window.Type("前数文本框", c.lower, state);
-        window.Type("后数文本框", c.upper, state);
-        window.Type("分解数编辑框", c.target, state);
+        window.TypeRunTexts({c.candidates, c.odd, c.even, c.lower, c.upper, c.target}, state);
         const auto typed = window.texts;
         testing_support::RecordingBoxes boxes;
         const RunResult result = RunFilter(window, state);
@@ -76,12 +71,7 @@ TEST(HostileInput, ACancelledRunSaysSoAndChangesNothingElse) {
     ProgramState state = testing_support::StartState();
     // Values too spread for counting by sums, and no pair anywhere: a search
     // through every combination, stopped at the first look at the clock.
-    window.Type("编辑框1", Numbers(60, 1000003), state);
-    window.Type("奇数编辑框", "7", state);
-    window.Type("偶数编辑框", "8", state);
-    window.Type("前数文本框", "-2147483648", state);
-    window.Type("后数文本框", "2147483647", state);
-    window.Type("分解数编辑框", "1", state);
+    window.TypeRunTexts({Numbers(60, 1000003), "7", "8", "-2147483648", "2147483647", "1"}, state);
     const auto typed = window.texts;
     RunOptions options;
     int checks = 0;

@@ -156,12 +156,7 @@ TEST(RunFilter, OneHundredOfOneHundredIsOneRow) {
     ProgramState state = testing_support::StartState();
     std::string list;
     for (int v = 1; v <= 100; ++v) list += std::to_string(v) + ",";
-    window.Type("编辑框1", list, state);
-    window.Type("奇数编辑框", "50", state);
-    window.Type("偶数编辑框", "50", state);
-    window.Type("前数文本框", "5049", state);
-    window.Type("后数文本框", "5051", state);
-    window.Type("分解数编辑框", "101", state);
+    window.TypeRunTexts({list, "50", "50", "5049", "5051", "101"}, state);
     const Outcome outcome = RunOnce(window, state);
     EXPECT_EQ(outcome.end, RunEnd::kReported);
     EXPECT_EQ(outcome.found, 1U);
@@ -173,12 +168,7 @@ TEST(RunFilter, OneHundredOfOneHundredIsOneRow) {
 TEST(RunFilter, CountsBeyondTheKeptRows) {
     FakeWindow window;
     ProgramState state = testing_support::StartState();
-    window.Type("编辑框1", "1,2,3,4,5,6,7,8,9,10,11,12", state);
-    window.Type("奇数编辑框", "1", state);
-    window.Type("偶数编辑框", "1", state);
-    window.Type("前数文本框", "0", state);
-    window.Type("后数文本框", "100", state);
-    window.Type("分解数编辑框", "13", state);
+    window.TypeRunTexts({"1,2,3,4,5,6,7,8,9,10,11,12", "1", "1", "0", "100", "13"}, state);
     const Outcome all = RunOnce(window, state);
     const Outcome kept = RunOnce(window, state, [] {
         RunOptions options;

@@ -19,12 +19,7 @@ RunRecord RecordKeeping(std::int64_t kept) {
     ProgramState state = testing_support::StartState();
     std::string list;
     for (int v = 1; v <= 30; ++v) list += std::to_string(v) + ",";
-    window.Type("编辑框1", list, state);
-    window.Type("奇数编辑框", "1", state);
-    window.Type("偶数编辑框", "2", state);
-    window.Type("前数文本框", "0", state);
-    window.Type("后数文本框", "60", state);
-    window.Type("分解数编辑框", "31", state);
+    window.TypeRunTexts({list, "1", "2", "0", "60", "31"}, state);
     const auto texts = window.texts;
     RunOptions options;
     options.keptRowLimit = kept;

@@ -10,6 +10,11 @@
 
 namespace xuanhao::testing_support {
 
+// The six texts a run reads.
+struct RunTexts {
+    std::string candidates, odd, even, lower, upper, target;
+};
+
 // A window of texts that records every write, scripted by the test.
 class FakeWindow : public TextWindow {
   public:
@@ -22,6 +27,16 @@ class FakeWindow : public TextWindow {
     void Type(std::string_view name, std::string text, ProgramState& state) {
         texts[std::string(name)] = std::move(text);
         state.groupSize = GroupSizeOf(texts["奇数编辑框"], texts["偶数编辑框"]);
+    }
+
+    // Types all six texts a run reads.
+    void TypeRunTexts(const RunTexts& run, ProgramState& state) {
+        Type("编辑框1", run.candidates, state);
+        Type("奇数编辑框", run.odd, state);
+        Type("偶数编辑框", run.even, state);
+        Type("前数文本框", run.lower, state);
+        Type("后数文本框", run.upper, state);
+        Type("分解数编辑框", run.target, state);
     }
 
     std::vector<std::pair<std::string, std::string>> writes;
