@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <new>
 
 #include "app/globals.h"
 #include "app/main_window.h"
@@ -22,6 +23,9 @@ int AppMain(int& argc, char** argv, const StartupHooks& hooks) {
     QApplication windowLayer(argc, argv);
     InstallMessageBoxPort(hooks.boxes != nullptr ? hooks.boxes : &qtBoxes);
 
+    // Storage the checked lists and tables do not request themselves: a failed
+    // allocation ends the program through the out-of-memory stop all the same.
+    std::set_new_handler([] { FatalStop("Out of memory."); });
     ResetFloatingPointEnvironment();
     InitGlobals();
     std::atexit(ReleaseGlobals);

@@ -110,7 +110,7 @@ std::optional<StageCounts> CountBySums(const SearchSpace& space, double workBudg
     }
     const double width = static_cast<double>(highest - lowest + 1);
     const double cells = width * (g + 1) * (g + 1);
-    if (cells > 4e7 || cells * static_cast<double>(n) > workBudget) return std::nullopt;
+    if (cells > 5e6 || cells * static_cast<double>(n) > workBudget) return std::nullopt;
 
     SumTable all(g, lowest, highest - lowest + 1);
     SumTable withoutPair(g, lowest, highest - lowest + 1);
