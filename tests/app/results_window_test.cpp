@@ -118,5 +118,19 @@ TEST_F(ResultsTest, AFailedSaveLeavesNoFileAndSaysWhy) {
     std::filesystem::remove(notAFolder);
 }
 
+TEST(ResultsWindow, SaysWhenItShowsOnlyTheFirstRows) {
+    ResultsWindow results(nullptr);
+    auto record = std::make_shared<RunRecord>();
+    record->groupSize = 2;
+    record->foundCount = 5;
+    record->keptRows = {1, 2, 3, 4};
+    results.Show(record);
+    EXPECT_EQ(results.windowTitle(), "结果 — 共 5 组");
+    auto* note = results.findChild<QLabel*>();
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), "仅显示前 2 组，共 5 组");
+    EXPECT_EQ(results.Table()->model()->rowCount(), 2);
+}
+
 }  // namespace
 }  // namespace xuanhao
