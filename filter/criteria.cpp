@@ -40,17 +40,12 @@ bool SumInsideBounds(std::int64_t sum, std::int32_t lowerBound, std::int32_t upp
     return wrapped > lowerBound && wrapped < upperBound;
 }
 
-PassingSumRanges PassingSums(std::int64_t low, std::int64_t high, std::int32_t lowerBound,
-                             std::int32_t upperBound) {
+PassingSumRanges PassingSumsAcrossWraps(std::int64_t low, std::int64_t high,
+                                        std::int32_t lowerBound, std::int32_t upperBound) {
     PassingSumRanges ranges;
     const std::int64_t first = std::int64_t{lowerBound} + 1;  // wrapped values that pass
     const std::int64_t last = std::int64_t{upperBound} - 1;
     if (first > last || low > high) return ranges;
-    if (low >= INT32_MIN && high <= INT32_MAX) {  // no sum in reach wraps
-        const SumRange inside{std::max(low, first), std::min(high, last)};
-        if (inside.low <= inside.high) ranges.ranges[ranges.count++] = inside;
-        return ranges;
-    }
     // Sums s = w + m * 2^32 with w in [first, last]; only a few m can reach [low, high].
     const std::int64_t lastWrap = FloorDiv(high - first, kWrap);
     for (std::int64_t m = FloorDiv(low - last, kWrap); m <= lastWrap && ranges.count < 3; ++m) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -10,8 +11,8 @@ namespace xuanhao {
 // What the three filters of a run test, read once from the window.
 struct Criteria {
     std::int32_t groupSize = 0;
-    std::vector<bool> acceptedOddCounts;  // index: odd members of a row, 0..groupSize
-    std::int32_t lowerBound = 0;          // the wrapped row sum must lie strictly between
+    std::vector<std::uint8_t> acceptedOddCounts;  // index: odd members of a row, 0..groupSize
+    std::int32_t lowerBound = 0;                  // the wrapped row sum must lie strictly between
     std::int32_t upperBound = 0;
     std::int32_t target = 0;  // two members must add up to it exactly
 };
@@ -40,7 +41,19 @@ struct PassingSumRanges {
     const SumRange* begin() const { return ranges; }
     const SumRange* end() const { return ranges + count; }
 };
-PassingSumRanges PassingSums(std::int64_t low, std::int64_t high, std::int32_t lowerBound,
-                             std::int32_t upperBound);
+PassingSumRanges PassingSumsAcrossWraps(std::int64_t low, std::int64_t high,
+                                        std::int32_t lowerBound, std::int32_t upperBound);
+
+inline PassingSumRanges PassingSums(std::int64_t low, std::int64_t high, std::int32_t lowerBound,
+                                    std::int32_t upperBound) {
+    if (low < INT32_MIN || high > INT32_MAX)
+        return PassingSumsAcrossWraps(low, high, lowerBound, upperBound);
+    // No sum in reach wraps: the passing sums are those strictly between the bounds.
+    PassingSumRanges ranges;
+    const SumRange inside{std::max<std::int64_t>(low, std::int64_t{lowerBound} + 1),
+                          std::min<std::int64_t>(high, std::int64_t{upperBound} - 1)};
+    if (inside.low <= inside.high) ranges.ranges[ranges.count++] = inside;
+    return ranges;
+}
 
 }  // namespace xuanhao

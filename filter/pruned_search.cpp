@@ -156,8 +156,13 @@ class Search {
             for (std::size_t c = depth; c-- > 0;) {
                 // Members of equal value share their partner range: take it once.
                 if (c + 1 < depth && chosenValues_[c] == chosenValues_[c + 1]) continue;
-                const Interval partners{std::max(byValue.first, space_.PartnerFirst(chosen_[c])),
-                                        std::min(byValue.last, space_.PartnerLast(chosen_[c]))};
+                const std::int32_t partnerFirst = space_.PartnerFirst(chosen_[c]);
+                const std::int32_t partnerLast = space_.PartnerLast(chosen_[c]);
+                // Further up the partners stand at ever lower positions.
+                if (partnerLast < byValue.first) break;
+                if (partnerFirst > byValue.last) continue;
+                const Interval partners{std::max(byValue.first, partnerFirst),
+                                        std::min(byValue.last, partnerLast)};
                 if (partners.first <= partners.last && !VisitLast(partners, oddFits, evenFits)) {
                     return false;
                 }

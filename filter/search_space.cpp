@@ -54,21 +54,8 @@ std::int64_t SearchSpace::GreatestSum(std::int32_t odd, std::int32_t even) const
     return oddSums_[odd] + evenSums_[even];
 }
 
-std::int32_t SearchSpace::FirstAtMost(std::int64_t v) const {
-    if (v < leastValue_) return count_ + 1;
-    const std::int64_t at = v - leastValue_;
-    return at >= static_cast<std::int64_t>(firstAtMost_.size())
-               ? 1
-               : firstAtMost_[static_cast<std::size_t>(at)];
-}
-
-void SearchSpace::PositionsWithValues(std::int64_t low, std::int64_t high, std::int32_t& first,
-                                      std::int32_t& last) const {
-    if (!firstAtMost_.empty()) {
-        first = FirstAtMost(high);
-        last = low > high ? first - 1 : FirstAtMost(low - 1) - 1;
-        return;
-    }
+void SearchSpace::SearchPositionsWithValues(std::int64_t low, std::int64_t high,
+                                            std::int32_t& first, std::int32_t& last) const {
     // Values fall as positions rise: [first, last] holds high down to low.
     const auto begin = value_.begin() + 1;
     const auto end = value_.end();

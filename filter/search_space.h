@@ -39,7 +39,11 @@ class SearchSpace {
 
     // Positions [first, last] holding values within [low, high] (empty when first > last).
     void PositionsWithValues(std::int64_t low, std::int64_t high, std::int32_t& first,
-                             std::int32_t& last) const;
+                             std::int32_t& last) const {
+        if (firstAtMost_.empty()) return SearchPositionsWithValues(low, high, first, last);
+        first = FirstAtMost(high);
+        last = low > high ? first - 1 : FirstAtMost(low - 1) - 1;
+    }
 
   private:
     std::int32_t count_;
@@ -55,7 +59,15 @@ class SearchSpace {
     // position whose value is at most v (empty otherwise, then binary searches serve).
     std::int64_t leastValue_ = 0;
     std::vector<std::int32_t> firstAtMost_;
-    std::int32_t FirstAtMost(std::int64_t v) const;
+    std::int32_t FirstAtMost(std::int64_t v) const {
+        if (v < leastValue_) return count_ + 1;
+        const std::int64_t at = v - leastValue_;
+        return at >= static_cast<std::int64_t>(firstAtMost_.size())
+                   ? 1
+                   : firstAtMost_[static_cast<std::size_t>(at)];
+    }
+    void SearchPositionsWithValues(std::int64_t low, std::int64_t high, std::int32_t& first,
+                                   std::int32_t& last) const;
     std::vector<std::int32_t> partnerFirst_;
     std::vector<std::int32_t> partnerLast_;
 };
