@@ -154,7 +154,8 @@ int Main(int argc, char** argv) {
         std::string reference = "—", referenceRatio = "—", python = "—", pythonRatio = "—";
         const double floorMs = std::max(engine.medianMs, 0.001);
         if (c.reference || (slow && i == 2)) {
-            const Measure plain = InChild(c, RunEngine::kTextRoundTrip, c.reference ? std::max(1, repeats / 2) : 1);
+            const Measure plain =
+                InChild(c, RunEngine::kTextRoundTrip, c.reference ? std::max(1, repeats / 2) : 1);
             reference = std::to_string(static_cast<long long>(plain.medianMs + 0.5));
             referenceRatio = std::to_string(static_cast<long long>(plain.medianMs / floorMs)) + "×";
             if (plain.found != engine.found) referenceRatio += " (counts differ!)";
