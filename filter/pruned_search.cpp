@@ -41,6 +41,8 @@ class Search {
             greatest = std::max(greatest, largest);
         }
         sumsNeverWrap_ = least >= INT32_MIN && greatest <= INT32_MAX;
+        if (options_.requirePair && space_.ValuesTabled())
+            chosenOfValue_.assign(space_.ValueSlots(), 0);
         result_.rows.reserve(static_cast<std::size_t>(
             std::min(options.expectedRows, options.rowLimit) * groupSize_));
     }
@@ -88,6 +90,12 @@ class Search {
 
     // Whether position p completes a pair with a member chosen above depth d.
     bool PairsWithChosen(std::int32_t p, std::size_t depth) const {
+        if (!chosenOfValue_.empty()) {
+            const std::int64_t slot =
+                space_.ValueSlot(std::int64_t{filters_.target} - space_.Value(p));
+            return slot >= 0 && slot < static_cast<std::int64_t>(chosenOfValue_.size()) &&
+                   chosenOfValue_[static_cast<std::size_t>(slot)] > 0;
+        }
         const std::int32_t first = space_.PartnerFirst(p);
         const std::int32_t last = space_.PartnerLast(p);
         if (first > last) return false;
@@ -109,24 +117,46 @@ class Search {
             const std::int32_t withOdd = odd + (space_.Odd(i) ? 1 : 0);
             const std::int64_t withSum = sum + space_.Value(i);
             const bool withPair = hasPair || (options_.requirePair && PairsWithChosen(i, depth));
-            if (k == 2) {
-                if (!Leaves(i - 1, withOdd, withSum, withPair)) return false;
-            } else {
-                const Completion completion = Complete(i - 1, k - 1, withOdd, withSum);
-                if (completion == Completion::kPossible) {
-                    if (!Descend(i - 1, k - 1, withOdd, withSum, withPair)) return false;
-                    continue;
-                }
-                // A member further down has a value at least as great, of either
-                // parity: stop when neither parity could complete the row there.
-                const std::int32_t otherOdd = space_.Odd(i) ? odd : odd + 1;
-                if (completion == Completion::kNotBelow &&
-                    Complete(i - 1, k - 1, otherOdd, withSum) == Completion::kNotBelow) {
-                    break;
-                }
+            // Tally the member while the levels below it run.
+            const bool tally = !chosenOfValue_.empty() && !withPair;
+            const auto slot = static_cast<std::size_t>(space_.ValueSlot(space_.Value(i)));
+            if (tally) ++chosenOfValue_[slot];
+            const bool goOn = Below(i, k, withOdd, withSum, withPair, odd);
+            if (tally) --chosenOfValue_[slot];
+            if (!goOn) return false;
+            if (stopLevel_) {
+                stopLevel_ = false;
+                break;
             }
         }
         return true;
+    }
+
+    // The levels below the member at position i, chosen at depth groupSize - k.
+    // Returns false to stop the search; sets stopLevel_ when no member further
+    // down at this depth can complete the row either.
+    bool Below(std::int32_t i, std::int32_t k, std::int32_t withOdd, std::int64_t withSum,
+               bool withPair, std::int32_t odd) {
+        {
+            if (k == 2) {
+                // The least last member, and every one further down, is too great.
+                if (sumsNeverWrap_ && i > 1 &&
+                    withSum + space_.Value(i - 1) >= filters_.upperBound) {
+                    stopLevel_ = true;
+                    return true;
+                }
+                return Leaves(i - 1, withOdd, withSum, withPair);
+            }
+            const Completion completion = Complete(i - 1, k - 1, withOdd, withSum);
+            if (completion == Completion::kPossible)
+                return Descend(i - 1, k - 1, withOdd, withSum, withPair);
+            // A member further down has a value at least as great, of either
+            // parity: stop when neither parity could complete the row there.
+            const std::int32_t otherOdd = space_.Odd(i) ? odd : odd + 1;
+            stopLevel_ = completion == Completion::kNotBelow &&
+                         Complete(i - 1, k - 1, otherOdd, withSum) == Completion::kNotBelow;
+            return true;
+        }
     }
 
     // The last member, from positions m down to 1: only the positions whose value
@@ -245,6 +275,9 @@ class Search {
     std::vector<std::int32_t> chosenValues_;  // their values
     std::vector<std::int32_t> acceptedOddCounts_;
     bool sumsNeverWrap_ = false;
+    bool stopLevel_ = false;
+    std::vector<std::uint16_t>
+        chosenOfValue_;  // members chosen above, by value slot, while no pair
     const bool streaming_ = static_cast<bool>(options_.onRow);
     std::int64_t roomLeft_ = std::max<std::int64_t>(options_.rowLimit, 0);  // rows still to keep
     std::uint32_t steps_ = 0;

@@ -37,6 +37,12 @@ class SearchSpace {
     std::int32_t PartnerFirst(std::int32_t p) const { return partnerFirst_[p]; }
     std::int32_t PartnerLast(std::int32_t p) const { return partnerLast_[p]; }
 
+    // Where the values span a small range they are tabled: each has an index,
+    // value minus the least value, below ValueSlots().
+    bool ValuesTabled() const { return !firstAtMost_.empty(); }
+    std::size_t ValueSlots() const { return firstAtMost_.size(); }
+    std::int64_t ValueSlot(std::int64_t v) const { return v - leastValue_; }
+
     // Positions [first, last] holding values within [low, high] (empty when first > last).
     void PositionsWithValues(std::int64_t low, std::int64_t high, std::int32_t& first,
                              std::int32_t& last) const {
