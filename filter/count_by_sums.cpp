@@ -100,14 +100,9 @@ std::optional<StageCounts> CountBySums(const SearchSpace& space, double workBudg
             groups.push_back({space.Value(p), 1, space.Odd(p), 1});
         }
     }
-    // Partial sums of up to g members lie between the least and greatest of these.
-    std::int64_t lowest = 0, highest = 0, smallest = 0, largest = 0;
-    for (std::int32_t j = 1; j <= g; ++j) {
-        smallest += space.Value(n - j + 1);
-        largest += space.Value(j);
-        lowest = std::min(lowest, smallest);
-        highest = std::max(highest, largest);
-    }
+    const SumRange partialSums = space.PartialSumBounds(g);
+    const std::int64_t lowest = partialSums.low;
+    const std::int64_t highest = partialSums.high;
     const double width = static_cast<double>(highest - lowest + 1);
     const double cells = width * (g + 1) * (g + 1);
     if (cells > 5e6 || cells * static_cast<double>(n) > workBudget) return std::nullopt;

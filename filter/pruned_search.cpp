@@ -32,15 +32,8 @@ class Search {
         for (std::int32_t odd = 0; odd <= groupSize_; ++odd) {
             if (Accepted(odd)) acceptedOddCounts_.push_back(odd);
         }
-        // The sums of up to groupSize members lie between these: do any wrap?
-        std::int64_t least = 0, greatest = 0, smallest = 0, largest = 0;
-        for (std::int32_t j = 1; j <= groupSize_; ++j) {
-            smallest += space_.Value(space_.Count() - j + 1);
-            largest += space_.Value(j);
-            least = std::min(least, smallest);
-            greatest = std::max(greatest, largest);
-        }
-        sumsNeverWrap_ = least >= INT32_MIN && greatest <= INT32_MAX;
+        const SumRange partialSums = space_.PartialSumBounds(groupSize_);  // does any wrap?
+        sumsNeverWrap_ = partialSums.low >= INT32_MIN && partialSums.high <= INT32_MAX;
         if (options_.requirePair && space_.ValuesTabled())
             chosenOfValue_.assign(space_.ValueSlots(), 0);
         result_.rows.reserve(static_cast<std::size_t>(

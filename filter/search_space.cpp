@@ -54,6 +54,18 @@ std::int64_t SearchSpace::GreatestSum(std::int32_t odd, std::int32_t even) const
     return oddSums_[odd] + evenSums_[even];
 }
 
+SumRange SearchSpace::PartialSumBounds(std::int32_t members) const {
+    SumRange bounds{0, 0};
+    std::int64_t smallest = 0, largest = 0;
+    for (std::int32_t j = 1; j <= members; ++j) {
+        smallest += value_[count_ - j + 1];
+        largest += value_[j];
+        bounds.low = std::min(bounds.low, smallest);
+        bounds.high = std::max(bounds.high, largest);
+    }
+    return bounds;
+}
+
 void SearchSpace::SearchPositionsWithValues(std::int64_t low, std::int64_t high,
                                             std::int32_t& first, std::int32_t& last) const {
     // Values fall as positions rise: [first, last] holds high down to low.

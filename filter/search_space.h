@@ -33,6 +33,10 @@ class SearchSpace {
     std::int64_t LeastSum(std::int32_t odd, std::int32_t even, std::int32_t p) const;
     std::int64_t GreatestSum(std::int32_t odd, std::int32_t even) const;
 
+    // The least and greatest sums of any 0..members of the values: every partial
+    // sum of a row of that many members lies between them.
+    SumRange PartialSumBounds(std::int32_t members) const;
+
     // Positions [first, last] whose value is target - value[p] (empty when first > last).
     std::int32_t PartnerFirst(std::int32_t p) const { return partnerFirst_[p]; }
     std::int32_t PartnerLast(std::int32_t p) const { return partnerLast_[p]; }
